@@ -1,0 +1,13 @@
+#include "DesignState.h"
+
+namespace {
+DesignState state;
+}
+
+DesignState& designState() {
+    return state;
+}
+
+void resetDesignState() {
+    state = DesignState{};
+}
