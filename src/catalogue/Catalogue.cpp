@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "CatalogueTables.h"
+#include "common/NumberFormat.h"
 
 #include <array>
 #include <cstring>
@@ -107,10 +108,9 @@ constexpr std::array kTables = {Id::UgolRavnKor, Id::UgolRavn, Id::UgolNeravn, I
                                 Id::TavrSh,      Id::TavrK,    Id::TrubaSvar0, Id::TrubaSvar1,
                                 Id::TrubaDef,    Id::ProfKv,   Id::ProfPr};
 
-// A number as a grid cell shows it: shortest form of up to 15 significant digits, at most
-// 12 characters.
+// A number as a grid cell shows it: shortest form, at most 12 characters.
 QString cellText(double v) {
-    return QString::number(v, 'g', 15).left(12);
+    return num::general(v, 12);
 }
 
 } // namespace
