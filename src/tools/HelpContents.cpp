@@ -83,8 +83,10 @@ QStringList topicKeywords(const QString& html) {
     static const QRegularExpression h2(QStringLiteral("<h2[^>]*>(.*?)</h2>"),
                                        QRegularExpression::CaseInsensitiveOption |
                                            QRegularExpression::DotMatchesEverythingOption);
+    // Headings without their section numbers ("3. Фасонка" is listed as "Фасонка").
+    static const QRegularExpression number(QStringLiteral("^\\d+\\.\\s*"));
     for (auto it = h2.globalMatch(html); it.hasNext();)
-        keywords << stripTags(it.next().captured(1));
+        keywords << stripTags(it.next().captured(1)).remove(number);
     return keywords;
 }
 

@@ -57,7 +57,8 @@ QString helpContextNotFoundText(int contextNumber);
 QString helpTopicNotFoundText(const QString& topicId);
 
 // The keyword index: each topic's <meta name="keywords"> entries (separated by ";")
-// and its <h2> headings. Sorted by keyword without regard to case.
+// and its <h2> headings without their section numbers. Sorted by keyword without
+// regard to case.
 struct HelpIndexEntry {
     QString keyword;
     QStringList topicIds; // in contents order, no repeats
