@@ -38,6 +38,26 @@ QFont fixedPitchFont() {
     return font;
 }
 
+bool representable(const QString& text) {
+    return fromWindows1251(toWindows1251(text)) == text;
+}
+
+// The text with every character that Windows-1251 lacks replaced by "?" (the
+// encoder itself would write the control character SUB).
+QString withinWindows1251(const QString& text) {
+    if (representable(text))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        result += representable(character) ? character : QStringLiteral("?");
+        i += length;
+    }
+    return result;
+}
+
 QString lineEndsToCrLf(QString text) {
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
@@ -194,7 +214,7 @@ QString TextViewer::text() const {
 
 bool TextViewer::saveTo(const QString& fileName, QString* error) {
     const QString crLfText = lineEndsToCrLf(text());
-    const QByteArray bytes = toWindows1251(crLfText);
+    const QByteArray bytes = toWindows1251(withinWindows1251(crLfText));
     QSaveFile file(fileName);
     // Written to a temporary file and renamed at the end: a failed save
     // leaves the file as it was.
@@ -209,7 +229,7 @@ bool TextViewer::saveTo(const QString& fileName, QString* error) {
 }
 
 bool TextViewer::saveAsked() {
-    if (fromWindows1251(toWindows1251(text())) != text() &&
+    if (!representable(text()) &&
         !Modal::ask(this, QStringLiteral("Некоторые знаки текста не входят в кодировку "
                                          "Windows-1251 и будут записаны как «?». Сохранить?")))
         return false;
