@@ -213,7 +213,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     for (int c = 0; c < teeHeaders.size(); ++c)
         StringGrid3->setCell(c, 0, teeHeaders[c]);
 
-    StringGrid1->setColumnWidths({50, 58, 55, 58, 53, 52, 54, 49, 82, 77});
+    setEqualAngleWidths();
     StringGrid7->setColumnWidths({43, 46, 56, 58, 52, 53, 54, 50, 78, 77});
     StringGrid2->setColumnWidths({42, 39, 45, 52, 52, 87, 51, 47, 49, 46, 46, 81});
     StringGrid3->setColumnWidths({88, 52, 51, 49, 48, 48, 64, 54, 51, 50, 86});
@@ -269,6 +269,26 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     root->addWidget(buttonRow);
     root->addWidget(StatusBar1);
     resize(680, 470);
+}
+
+void TForm2::setEqualAngleWidths() {
+    StringGrid1->setColumnWidths({50, 58, 55, 58, 53, 52, 54, 49, 82, 77});
+}
+
+void TForm2::showCrossRadii(const QStringList& column7) {
+    StringGrid1->setColCount(9);
+    for (int r = 0; r < column7.size(); ++r)
+        StringGrid1->setCell(7, r + 1, column7[r]);
+    setEqualAngleWidths();
+}
+
+void TForm2::restoreEqualAngleColumns() {
+    const catalogue::Table& t = catalogue::table(catalogue::Id::UgolRavnKor);
+    const int iy0 = t.column("iy0");
+    StringGrid1->setColCount(10);
+    for (int r = 0; r < t.rows; ++r)
+        StringGrid1->setCell(7, r + 1, num::general(t.value(r, iy0), 12));
+    setEqualAngleWidths();
 }
 
 void TForm2::connectGrid(StringGrid* grid, bool (TForm2::*evaluation)()) {

@@ -92,6 +92,13 @@ public:
     // The grid the active tab shows.
     StringGrid* activeGrid() const;
 
+    // Crossed angles: the abridged equal-angle grid narrowed to 9 columns with
+    // column 7 holding the radius of the cross.
+    void showCrossRadii(const QStringList& column7);
+    // Back to the catalogue's own columns (10 columns, column 7 = iy0), so the
+    // grid never shows the cross radii under the iy0 heading for a pair in a T.
+    void restoreEqualAngleColumns();
+
 public slots:
     // Evaluation of the current row, one routine per family. They return
     // false (after an error box) when the row cannot be evaluated.
@@ -109,6 +116,7 @@ protected:
     void done(int result) override; // FormClose
 
 private:
+    void setEqualAngleWidths();
     bool evaluate(CatalogueFamily family, StringGrid* grid, bool fullEqualAngleList = false);
     void connectGrid(StringGrid* grid, bool (TForm2::*evaluation)());
     bool evaluateActiveTab();

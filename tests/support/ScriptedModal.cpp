@@ -42,14 +42,16 @@ int ScriptedModal::exec(QDialog& dialog) {
         return fallback->second(dialog);
     ADD_FAILURE() << "unscripted dialog " << name.toStdString();
     dialog.reject();
-    return QDialog::Rejected;
+    // Stop the workflow here: a step that re-shows its window until it gets
+    // an answer would otherwise never return.
+    throw UnscriptedModal("unscripted dialog " + name.toStdString());
 }
 
 bool ScriptedModal::ask(QWidget*, const QString& text) {
     shown_.push_back({Kind::Ask, text});
     if (answers_.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return false;
+        throw UnscriptedModal("unscripted question: " + text.toStdString());
     }
     const bool yes = answers_.front();
     answers_.pop_front();

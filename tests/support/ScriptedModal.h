@@ -11,7 +11,14 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <stdexcept>
 #include <vector>
+
+// Thrown (after the test has been marked failed) when a window or question
+// comes up that the test did not script.
+struct UnscriptedModal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 class ScriptedModal : public ModalHandler {
 public:
@@ -30,11 +37,11 @@ public:
 
     // Every showing of the dialog named `objectName` runs the next queued
     // action for it; when none is queued, the last `always` action runs; with
-    // neither, the test fails and the dialog is rejected.
+    // neither, the test fails and UnscriptedModal is thrown.
     void onDialog(const QString& objectName, DialogAction action);
     void always(const QString& objectName, DialogAction action);
     // Answers of the next questions, in order. With none queued the test fails
-    // and the answer is No.
+    // and UnscriptedModal is thrown.
     void answer(bool yes);
 
     const std::vector<Shown>& shown() const { return shown_; }
