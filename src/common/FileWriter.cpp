@@ -4,11 +4,37 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+namespace {
+
+// The converter writes its substitute byte 0x1A for a character that the code
+// page lacks; write "?" instead, one character (or surrogate pair) at a time.
+QByteArray encodeByCharacter(const QString& text) {
+    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        const QByteArray one = encoder.encode(QStringView(text).mid(i, 1));
+        out += (one.size() == 1 && (one[0] != '\x1A' || text[i] == QChar(0x1A))) ? one
+                                                                                  : QByteArray("?");
+    }
+    return out;
+}
+
+} // namespace
+
 QByteArray toWindows1251(const QString& text) {
     QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
     if (!encoder.isValid())
         return text.toLatin1(); // unreachable with an ICU-enabled Qt
-    return encoder.encode(text);
+    const QByteArray bytes = encoder.encode(text);
+    if (bytes.size() == text.size() && !bytes.contains('\x1A'))
+        return bytes;
+    return encodeByCharacter(text);
 }
 
 QString fromWindows1251(const QByteArray& bytes) {

@@ -29,6 +29,13 @@ TEST(FileWriter, WritesWindows1251WithCrLfAndNoBom) {
     EXPECT_EQ(readAll(name), QByteArray("new\r\n"));
 }
 
+TEST(FileWriter, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(toWindows1251(QStringLiteral("λ=5 №1")), QByteArray("?=5 \xB9" "1"));
+    EXPECT_EQ(toWindows1251(QString::fromUtf8("a\xF0\x9F\x98\x80" "b")), QByteArray("a?b"));
+    EXPECT_EQ(fromWindows1251(toWindows1251(QStringLiteral("Сталь C245"))),
+              QStringLiteral("Сталь C245"));
+}
+
 TEST(FileWriter, AppendCreatesAMissingFile) {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("b.txt"));
