@@ -19,19 +19,19 @@ class TInForm;
 class TFormFi;
 
 struct Forms {
-    TMain_Form* Main_Form = nullptr; // main window (selection steps in src/selection)
-    TFPoint* FPoint = nullptr;       // decimal-comma warning
-    TDialog1* Dialog1 = nullptr;     // member input
-    TForm1* Form1 = nullptr;         // additional design data
-    TFormSortV* FormSortV = nullptr; // section type chooser
-    TForm2* Form2 = nullptr;         // catalogue window
-    TFasonka* Fasonka = nullptr;     // gusset thickness
+    TMain_Form* Main_Form = nullptr;   // main window (selection steps in src/selection)
+    TFPoint* FPoint = nullptr;         // decimal-comma warning
+    TDialog1* Dialog1 = nullptr;       // member input
+    TForm1* Form1 = nullptr;           // additional design data
+    TFormSortV* FormSortV = nullptr;   // section type chooser
+    TForm2* Form2 = nullptr;           // catalogue window
+    TFasonka* Fasonka = nullptr;       // gusset thickness
     TTextDialog* TextDialog = nullptr; // results window
-    TRyNewForm* RyNewForm = nullptr; // Ry by rolled thickness
-    TAboutForm* AboutForm = nullptr; // About
-    TDataNew* DataNew = nullptr;     // project passport
-    TInForm* InForm = nullptr;       // system information
-    TFormFi* FormFi = nullptr;       // φ / φe calculator
+    TRyNewForm* RyNewForm = nullptr;   // Ry by rolled thickness
+    TAboutForm* AboutForm = nullptr;   // About
+    TDataNew* DataNew = nullptr;       // project passport
+    TInForm* InForm = nullptr;         // system information
+    TFormFi* FormFi = nullptr;         // φ / φe calculator
 };
 
 // The windows of this process.

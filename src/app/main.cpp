@@ -1,10 +1,19 @@
+#include "app/Forms.h"
+#include "app/MainForm.h"
+#include "app/Startup.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Kelvor: главное окно программы ещё не готово."));
-    label.setMargin(24);
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(applicationTitle());
+    int result = 0;
+    // With a decimal comma the windows' creation ends the program before the
+    // main window is shown.
+    if (createForms()) {
+        forms().Main_Form->show();
+        result = QApplication::exec();
+    }
+    destroyForms();
+    return result;
 }
