@@ -2,6 +2,8 @@
 // system information, the desk calculator.
 #include "ScriptedModal.h"
 #include "tools/DeskCalculator.h"
+#include "tools/HelpContents.h"
+#include "tools/HelpEngine.h"
 #include "tools/SystemInfo.h"
 #include "tools/TAboutForm.h"
 #include "tools/TFormFi.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -345,6 +348,30 @@ TEST(AboutWindow, NamesTheVersionAndTheDesignCode) {
     const int at = int(lines.indexOf(QStringLiteral("Расчет производится в соответствии со ")));
     ASSERT_GE(at, 0);
     EXPECT_EQ(s(lines.value(at + 1)), "СНиП II-23-81* \"Стальные конструкции\"");
+}
+
+// ---- Help ---------------------------------------------------------------------
+
+TEST(ToolWindowsHelp, F1OpensTheWindowsTopic) {
+    TFormFi fi;
+    TAboutForm about;
+    const struct {
+        QWidget* window;
+        int context;
+    } cases[] = {{&fi, 14}, {&about, 19}};
+    for (const auto& c : cases) {
+        QShortcut* f1 = nullptr;
+        for (QShortcut* shortcut : c.window->findChildren<QShortcut*>())
+            if (shortcut->key() == QKeySequence(Qt::Key_F1))
+                f1 = shortcut;
+        ASSERT_NE(f1, nullptr) << s(c.window->objectName());
+        emit f1->activated();
+        ASSERT_NE(HelpEngine::window(), nullptr);
+        EXPECT_FALSE(helpTopicForContext(c.context).isEmpty());
+        EXPECT_EQ(HelpEngine::window()->currentTopicId(), helpTopicForContext(c.context))
+            << c.context;
+    }
+    delete HelpEngine::window();
 }
 
 // ---- Desk calculator -----------------------------------------------------------
