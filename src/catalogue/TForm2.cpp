@@ -2,6 +2,7 @@
 
 #include "app/DesignState.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/GridCells.h"
 #include "catalogue/SectionSketch.h"
 #include "common/Modal.h"
 #include "common/NumberFormat.h"
@@ -34,32 +35,22 @@ StringGrid* makeGrid(const QString& name, QWidget* parent) {
     return grid;
 }
 
-// Header texts and numeric cells of a grid from a catalogue table: cells in
-// the shortest general form cut to 12 characters, designations as stored.
-void fillGrid(StringGrid* grid, catalogue::Id id, int columns, int firstValueColumn,
-              int shownValues, const QStringList& headers) {
-    const catalogue::Table& t = catalogue::table(id);
+// A catalogue grid as the window shows it at creation; `columns` may exceed
+// the catalogue's columns (the gusset step fills the extra one).
+void fillGrid(StringGrid* grid, GridList list, int columns) {
+    const QStringList headers = gridHeaders(list);
+    const int rows = gridRowCount(list);
     grid->setColCount(columns);
-    grid->setRowCount(t.rows + 1);
+    grid->setRowCount(rows + 1);
     for (int c = 0; c < headers.size(); ++c)
         grid->setCell(c, 0, headers[c]);
-    for (int r = 0; r < t.rows; ++r) {
-        if (firstValueColumn == 1)
-            grid->setCell(0, r + 1, QString::fromUtf8(t.names[r]));
-        for (int k = 0; k < shownValues; ++k)
-            grid->setCell(firstValueColumn + k, r + 1, num::general(t.value(r, k), 12));
+    for (int r = 0; r < rows; ++r) {
+        const QStringList cells = gridRowCells(list, r);
+        for (int c = 0; c < cells.size(); ++c)
+            grid->setCell(c, r + 1, cells[c]);
     }
     grid->setRow(1);
 }
-
-const QStringList kEqualAngleHeaders = {
-    QStringLiteral("b, мм"),   QStringLiteral("t, мм"),   QStringLiteral("R1, мм"),
-    QStringLiteral("A, см^2"), QStringLiteral("z0, см"),  QStringLiteral("ix, см"),
-    QStringLiteral("ix0, см"), QStringLiteral("iy0, см"), QStringLiteral("Масса 1м, кг")};
-const QStringList kPipeHeaders = {QStringLiteral("D, мм"),       QStringLiteral("t, мм"),
-                                  QStringLiteral("A, см^2"),     QStringLiteral("Jx=Jy, см^4"),
-                                  QStringLiteral("Wx=Wy, см^3"), QStringLiteral("ix=iy, см"),
-                                  QStringLiteral("Масса 1м, кг")};
 
 } // namespace
 
@@ -184,32 +175,17 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     StringGrid9->hide();
 
     // Grids: contents at creation (the tee grid only gets its header).
-    using catalogue::Id;
-    fillGrid(StringGrid1, Id::UgolRavnKor, 10, 0, 9, kEqualAngleHeaders);
-    fillGrid(StringGrid7, Id::UgolRavn, 10, 0, 9, kEqualAngleHeaders);
-    fillGrid(StringGrid2, Id::UgolNeravn, 12, 0, 11,
-             {QStringLiteral("B, мм"), QStringLiteral("b, мм"), QStringLiteral("t, мм"),
-              QStringLiteral("R1, мм"), QStringLiteral("A, см^2"), QStringLiteral("Масса 1м, кг"),
-              QStringLiteral("y0, см"), QStringLiteral("x0, см"), QStringLiteral("ix, см"),
-              QStringLiteral("iy, см"), QStringLiteral("iu, см")});
-    fillGrid(StringGrid4, Id::TrubaSvar0, 7, 0, 7, kPipeHeaders);
-    fillGrid(StringGrid8, Id::TrubaDef, 7, 0, 7, kPipeHeaders);
-    fillGrid(StringGrid9, Id::TrubaSvar1, 7, 0, 7, kPipeHeaders);
-    fillGrid(StringGrid5, Id::ProfKv, 6, 1, 5,
-             {QStringLiteral("hxbxt, мм"), QStringLiteral("A, см^2"), QStringLiteral("Jx=Jy, см^4"),
-              QStringLiteral("Wx=Wy, см^3"), QStringLiteral("ix=iy, см"),
-              QStringLiteral("Масса 1м, кг")});
-    fillGrid(StringGrid6, Id::ProfPr, 7, 1, 6,
-             {QStringLiteral("hxbxt, мм"), QStringLiteral("A, см^2"), QStringLiteral("Jx, см^4"),
-              QStringLiteral("ix, см"), QStringLiteral("Jy, см^4"), QStringLiteral("iy, см"),
-              QStringLiteral("Масса 1м, кг")});
+    fillGrid(StringGrid1, GridList::EqualShort, 10);
+    fillGrid(StringGrid7, GridList::EqualFull, 10);
+    fillGrid(StringGrid2, GridList::Unequal, 12);
+    fillGrid(StringGrid4, GridList::PipesShort, 7);
+    fillGrid(StringGrid8, GridList::PipesSeamless, 7);
+    fillGrid(StringGrid9, GridList::PipesFull, 7);
+    fillGrid(StringGrid5, GridList::Square, 6);
+    fillGrid(StringGrid6, GridList::Rect, 7);
     StringGrid3->setColCount(11);
     StringGrid3->setRowCount(1);
-    const QStringList teeHeaders = {
-        QStringLiteral("Номер профиля"), QStringLiteral("h, мм"),       QStringLiteral("b, мм"),
-        QStringLiteral("d, мм"),         QStringLiteral("t, мм"),       QStringLiteral("R, мм"),
-        QStringLiteral("A, см^2"),       QStringLiteral("z0, см"),      QStringLiteral("ix1, см"),
-        QStringLiteral("iy, см"),        QStringLiteral("Масса 1м, кг")};
+    const QStringList teeHeaders = gridHeaders(GridList::TeesAll);
     for (int c = 0; c < teeHeaders.size(); ++c)
         StringGrid3->setCell(c, 0, teeHeaders[c]);
 
@@ -287,7 +263,7 @@ void TForm2::restoreEqualAngleColumns() {
     const int iy0 = t.column("iy0");
     StringGrid1->setColCount(10);
     for (int r = 0; r < t.rows; ++r)
-        StringGrid1->setCell(7, r + 1, num::general(t.value(r, iy0), 12));
+        StringGrid1->setCell(7, r + 1, gridNumber(t.value(r, iy0)));
     setEqualAngleWidths();
 }
 
