@@ -72,13 +72,14 @@ void linkSpinToChoice(QRadioButton* choice, QWidget* spin) {
 
 // An emptied limit-slenderness spin edit is set back to 120.
 void restoreEmptiedTo120(QSpinBox* spin) {
-    QObject::connect(spin, &QSpinBox::textChanged, spin, [spin](const QString& text) {
+    QLineEdit* edit = spin->findChild<QLineEdit*>();
+    if (!edit)
+        return;
+    QObject::connect(edit, &QLineEdit::textChanged, spin, [spin, edit](const QString& text) {
         if (!text.trimmed().isEmpty())
             return;
-        if (spin->value() != 120)
-            spin->setValue(120);
-        else if (auto* edit = spin->findChild<QLineEdit*>())
-            edit->setText(QStringLiteral("120"));
+        spin->setValue(120);
+        edit->setText(QStringLiteral("120"));
     });
 }
 
