@@ -8,6 +8,7 @@
 #include "app/SteelTable.h"
 #include "common/Modal.h"
 #include "tools/HelpEngine.h"
+#include "tools/SystemInfo.h"
 
 #include <QActionGroup>
 #include <QLabel>
@@ -308,14 +309,14 @@ void TMain_Form::FormCreate() {
         Modal::error(this, written.error);
         return;
     }
-    // The system-information collection joins here with its window.
+    recordSystemInformation();
 }
 
 // ---- Commands and their states ----------------------------------------------
 
 void TMain_Form::setCommandEnabled(QAction* command, bool enabled) {
     command->setProperty(workflowEnabledProperty, enabled);
-    command->setEnabled(enabled && !commandPending(command));
+    command->setEnabled(enabled);
 }
 
 bool TMain_Form::enabledByWorkflow(const QAction* command) const {

@@ -80,13 +80,9 @@ public:
     // ---- StatusBar1 ----
     QLabel* StatusPanels[4];
 
-    // Enables or disables a command. A command whose window is not part of the
-    // program yet stays disabled whatever is asked; enabledByWorkflow() tells
-    // what the workflow asked for.
+    // Enables or disables a command.
     void setCommandEnabled(QAction* command, bool enabled);
     bool enabledByWorkflow(const QAction* command) const;
-    // Commands whose handlers are still waiting for their windows.
-    static bool commandPending(const QAction* command);
 
     // The working mode: which of the two mode buttons is down.
     bool isAutomatic() const;
@@ -100,7 +96,9 @@ public:
     int Squewa(); // 1 select again, 2 keep the section
     void Ry_New();
     void Fas_Change();
+    void Rez_to_Window();
     void RezultWindow();
+    void Rezult_Calculate();
 
 signals:
     // False_Window (false) or True_Window (true) ran: windows built elsewhere
@@ -144,7 +142,7 @@ public slots:
     void N23Click();
     void N24Click();
 
-    // Commands of windows built elsewhere (see MainFormPending.cpp).
+    // Commands of the windows of the other folders (defined beside them).
     void ButtonCalcClick();
     void ToolFiClick();
     void Fi1Click();
@@ -179,6 +177,10 @@ private:
     // shown, tabs 4 and 5 as `limits` says. Stores on OK.
     void openAdditionalData(int tab, LimitTabs limits);
     void setModeBar(bool shown);
+    // The selection loop on one catalogue tab opened by its tool button.
+    void selectOnTab(int pageIndex, QLabel* areaText, const QString& prefix, bool angleArea);
+    // A pipe variant of the drop-down: its grid, caption and SortVariant.
+    void pipeVariant(int variant, class StringGrid* shown, const QString& caption);
 
     QActionGroup* modeButtons;
     QActionGroup* modeItems;

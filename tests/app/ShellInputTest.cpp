@@ -202,13 +202,15 @@ TEST_F(ShellTest, NextFromInputOpensAdditionalDataOnItsFirstTab) {
     EXPECT_FALSE(ds().NextStep);
 }
 
-TEST_F(ShellTest, NextFromAdditionalDataEndsTheChainWithTheSectionStepEnabled) {
+TEST_F(ShellTest, NextFromAdditionalDataChainsIntoTheSectionTypes) {
     create();
     chooseMode(mainForm().AutoButton);
     modal.onDialog(QStringLiteral("TForm1"), [](QDialog& d) { return press(d, "BitBtn3"); });
+    modal.onDialog(QStringLiteral("TFormSortV"), rejectDialog);
     mainForm().GammaCButtonClick();
     EXPECT_TRUE(ds().NextStep);
     EXPECT_TRUE(mainForm().enabledByWorkflow(mainForm().N18));
+    EXPECT_EQ(modal.dialogs(), QStringList({"TForm1", "TFormSortV"}));
 }
 
 struct TabCase {

@@ -32,9 +32,4 @@ std::string rowName(const catalogue::Table& t, int row);
 
 } // namespace cattest
 
-#include <ostream>
-
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+// QString values print readably through tests/support/QtPrinters.h.
