@@ -190,8 +190,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         StringGrid3->setCell(c, 0, teeHeaders[c]);
 
     setEqualAngleWidths();
-    StringGrid7->setColumnWidths({43, 46, 56, 58, 52, 53, 54, 50, 78, 77});
-    StringGrid2->setColumnWidths({42, 39, 45, 52, 52, 87, 51, 47, 49, 46, 46, 81});
+    StringGrid7->setColumnWidths({43, 46, 56, 58, 52, 53, 54, 50, 78, 100});
+    StringGrid2->setColumnWidths({42, 39, 45, 52, 52, 87, 51, 47, 49, 46, 46, 100});
     StringGrid3->setColumnWidths({88, 52, 51, 49, 48, 48, 64, 54, 51, 50, 86});
     StringGrid4->setColumnWidths({87, 80, 87, 93, 90, 91, 93});
     StringGrid8->setColumnWidths({88, 78, 87, 93, 91, 90, 91});
@@ -248,7 +248,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 }
 
 void TForm2::setEqualAngleWidths() {
-    StringGrid1->setColumnWidths({50, 58, 55, 58, 53, 52, 54, 49, 82, 77});
+    StringGrid1->setColumnWidths({50, 58, 55, 58, 53, 52, 54, 49, 82, 100});
 }
 
 void TForm2::showCrossRadii(const QStringList& column7) {

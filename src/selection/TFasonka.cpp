@@ -52,7 +52,7 @@ TFasonka::TFasonka(QWidget* parent) : QDialog(parent) {
     row->addWidget(BitBtn1);
     row->addStretch();
     layout->addLayout(row);
-    resize(380, 330);
+    resize(380, 285);
 }
 
 void TFasonka::fillBands() {

@@ -3,16 +3,27 @@
 // Runs in the current directory (it writes Kelvor.CNT there when missing).
 
 #include "app/AdditionalDataForm.h"
+#include "app/DesignState.h"
 #include "app/Forms.h"
 #include "app/InputDialog.h"
 #include "app/MainForm.h"
 #include "app/PassportForm.h"
 #include "app/PointForm.h"
 #include "app/Startup.h"
+#include "catalogue/Loaders.h"
+#include "catalogue/TForm2.h"
+#include "catalogue/TRyNewForm.h"
 #include "common/Modal.h"
+#include "common/StringGrid.h"
+#include "report/TTextDialog.h"
+#include "selection/SelectionLogic.h"
+#include "selection/TFasonka.h"
+#include "selection/TFormSortV.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -68,6 +79,42 @@ int main(int argc, char* argv[]) {
     f.Form1->hide();
     save(f.FPoint, folder, QStringLiteral("decimal-comma.png"));
     f.FPoint->hide();
+
+    // The selection windows for a compressed member of 250 kN, 2850 mm.
+    f.Main_Form->AutoButton->trigger();
+    DesignState& ds = designState();
+    ds.Nazvanie = QStringLiteral("В1 (верхний пояс)");
+    ds.Nforce = 250;
+    ds.Lgeom = ds.Lx = ds.Ly = 2850;
+    ds.MuX = ds.MuY = 1;
+    ds.LandaType = 1;
+    f.Dialog1->RadioButton2->setChecked(true); // compression
+    save(f.FormSortV, folder, QStringLiteral("section-types.png"));
+    f.FormSortV->hide();
+    f.Fasonka->StaticText1->setText(gussetCaption(false, QString(), ds.Nforce));
+    f.Fasonka->FasGrid->setRow(2);
+    save(f.Fasonka, folder, QStringLiteral("gusset.png"));
+    f.Fasonka->hide();
+    LoadUgol1();
+    ds.Tfas = 8;
+    const PairRadiusColumn pair = pairRadiusColumn(ds.SechType, ds.Tfas);
+    f.Form2->StringGrid1->setCell(pair.column, 0, pair.header);
+    for (int r = 0; r < pair.values.size(); ++r)
+        f.Form2->StringGrid1->setCell(pair.column, r + 1, pair.values[r]);
+    computeRequiredArea(false);
+    f.Form2->StaticText1->setText(requiredAreaText(QStringLiteral("Aтр. уголка = "), ds.Atr / 2));
+    f.Form2->StringGrid1->setRow(30);
+    emit f.Form2->StringGrid1->rowClicked();
+    save(f.Form2, folder, QStringLiteral("catalogue.png"));
+    f.Form2->hide();
+    f.RyNewForm->StaticText1->setText(QStringLiteral("Максимальная толщина проката t = 8.00 мм"));
+    f.RyNewForm->showGradeTab(QStringLiteral("C245"));
+    save(f.RyNewForm, folder, QStringLiteral("ry-by-thickness.png"));
+    f.RyNewForm->hide();
+    checkTakenSection(false);
+    f.Main_Form->RezultWindow();
+    save(f.TextDialog, folder, QStringLiteral("results.png"));
+    f.TextDialog->hide();
     destroyForms();
     Modal::setHandler(nullptr);
     return 0;
