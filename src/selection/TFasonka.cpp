@@ -72,7 +72,7 @@ void Fas_Change() {
     DesignState& ds = designState();
     const TDialog1* input = forms().Dialog1;
     const bool latticeGiven = input && input->CheckBox1->isChecked();
-    const QString latticeText = input ? input->StrangeRas->text() : QString();
+    const QString latticeText = input ? TDialog1::maskedText(input->StrangeRas) : QString();
     const std::optional<double> force = gussetForce(latticeGiven, latticeText, ds.Nforce);
     if (!force) {
         // The input mask guarantees a number; a text that still does not
