@@ -49,6 +49,7 @@ void fillTeeGrid(TeeList list) {
                           : list == TeeList::Wide ? GridList::TeesWide
                           : list == TeeList::Beam ? GridList::TeesBeam
                                                   : GridList::TeesAll;
+    forms().Form2->setTeeList(grid);
     StringGrid* g = forms().Form2->StringGrid3;
     const int rows = gridRowCount(grid);
     g->setRowCount(rows + 1);

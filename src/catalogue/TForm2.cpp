@@ -1,6 +1,7 @@
 #include "TForm2.h"
 
 #include "app/DesignState.h"
+#include "batch/LightestSection.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/GridCells.h"
 #include "catalogue/SectionSketch.h"
@@ -218,6 +219,14 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         b->setMinimumSize(105, 25);
         b->setAutoDefault(false);
     }
+    BitFit = new QPushButton(QStringLiteral("Подобрать"), this);
+    BitFit->setObjectName(QStringLiteral("BitFit"));
+    BitFit->setToolTip(
+        QStringLiteral("Перейти к самому легкому сечению, которое проходит все проверки"));
+    BitFit->setCursor(Qt::PointingHandCursor);
+    BitFit->setMinimumSize(105, 25);
+    BitFit->setAutoDefault(false);
+    connect(BitFit, &QPushButton::clicked, this, &TForm2::BitFitClick);
     connect(BitOk, &QPushButton::clicked, this, &TForm2::BitOkClick);
     connect(BitCancel, &QPushButton::clicked, this, &TForm2::BitCancelClick);
 
@@ -231,6 +240,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     StatusBar1->addWidget(StatusPanel1, 1);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitFit);
     buttons->addStretch();
     buttons->addWidget(BitOk);
     buttons->addSpacing(10);
@@ -390,6 +400,60 @@ void TForm2::BitOkClick() {
 void TForm2::BitCancelClick() {
     designState().SortOk = false;
     reject();
+}
+
+GridList TForm2::gridList(const StringGrid* grid) const {
+    if (grid == StringGrid1)
+        return GridList::EqualShort;
+    if (grid == StringGrid7)
+        return GridList::EqualFull;
+    if (grid == StringGrid2)
+        return GridList::Unequal;
+    if (grid == StringGrid3)
+        return teeList_;
+    if (grid == StringGrid4)
+        return GridList::PipesShort;
+    if (grid == StringGrid8)
+        return GridList::PipesSeamless;
+    if (grid == StringGrid9)
+        return GridList::PipesFull;
+    if (grid == StringGrid5)
+        return GridList::Square;
+    return GridList::Rect;
+}
+
+void TForm2::BitFitClick() {
+    StringGrid* grid = activeGrid();
+    const GridList list = gridList(grid);
+    const int row = lightestAdequateRow(list, isTension());
+    if (row < 0) {
+        Modal::inform(this, QStringLiteral("Ни одно сечение этого сортамента не проходит "
+                                           "проверку. ") +
+                                noAdequateRowReason(list, isTension()));
+        return;
+    }
+    grid->setRow(row + 1);
+    emit grid->rowClicked();
+}
+
+void TForm2::markInadequateRows() {
+    StringGrid* grid = activeGrid();
+    if (!isAutoMode()) {
+        BitFit->hide();
+        grid->setGreyRows({});
+        return;
+    }
+    BitFit->show();
+    const std::vector<bool> adequate = adequateRows(gridList(grid), isTension());
+    QVector<bool> grey(int(adequate.size()));
+    for (std::size_t i = 0; i < adequate.size(); ++i)
+        grey[int(i)] = !adequate[i];
+    grid->setGreyRows(grey);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    markInadequateRows();
+    QDialog::showEvent(event);
 }
 
 void TForm2::done(int result) {

@@ -4,6 +4,7 @@
 // state (and, in the automatic mode, shows the stress and slenderness
 // verdicts); "Принять" takes the current row.
 
+#include "catalogue/GridCells.h"
 #include "catalogue/RowEvaluation.h"
 
 #include <functional>
@@ -80,6 +81,7 @@ public:
 
     QPushButton* BitOk;
     QPushButton* BitCancel;
+    QPushButton* BitFit; // "Подобрать" (automatic mode only)
     QStatusBar* StatusBar1;
     QLabel* StatusPanel0; // stress verdict
     QLabel* StatusPanel1; // slenderness verdict
@@ -91,6 +93,11 @@ public:
     StringGrid* pipeGrid() const;
     // The grid the active tab shows.
     StringGrid* activeGrid() const;
+
+    // Which tee list the tee grid holds (set by whoever fills it).
+    void setTeeList(GridList list) { teeList_ = list; }
+    // The catalogue list of a grid of this window.
+    GridList gridList(const StringGrid* grid) const;
 
     // Crossed angles: the abridged equal-angle grid narrowed to 9 columns with
     // column 7 holding the radius of the cross.
@@ -111,12 +118,19 @@ public slots:
     void FindRezult();
     void BitOkClick();
     void BitCancelClick();
+    // "Подобрать": moves to the lightest adequate row of the visible grid and
+    // evaluates it as a click does.
+    void BitFitClick();
 
 protected:
     void done(int result) override; // FormClose
+    // In the automatic mode the rows that fail are drawn grey.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setEqualAngleWidths();
+    void markInadequateRows();
+    GridList teeList_ = GridList::TeesAll;
     bool evaluate(CatalogueFamily family, StringGrid* grid, bool fullEqualAngleList = false);
     void connectGrid(StringGrid* grid, bool (TForm2::*evaluation)());
     bool evaluateActiveTab();

@@ -159,3 +159,48 @@ TEST_F(TForm2Test, OneTabAndTheCurrentRowPersist) {
 }
 
 } // namespace
+
+namespace {
+
+// "Подобрать": the lightest row that passes every check, evaluated as a click;
+// failing rows are grey; the button is there in the automatic mode only.
+TEST_F(TForm2Test, FitMovesToTheLightestAdequateRow) {
+    autoMode = true;
+    ds.SechType = SechSquareHollow;
+    ds.CurveType = 1;
+    ds.Nforce = 300;
+    ds.Lgeom = ds.Lx = ds.Ly = 3000;
+    ds.LandaType = Landa180Minus60a;
+    ds.SteelName = QStringLiteral("C245");
+    ds.Ry = 240;
+    form.isTension = [] { return false; };
+    form.showOnlyTab(4);
+    form.show();
+    EXPECT_TRUE(form.BitFit->isVisible());
+    form.BitFit->click();
+    const int row = form.StringGrid5->row();
+    EXPECT_TRUE(form.StatusPanel0->text().startsWith(QStringLiteral("Недонаряжение")));
+    EXPECT_TRUE(form.StatusPanel1->text().startsWith(QStringLiteral("Недонапряжение")));
+    // No lighter row passes: every lighter row is grey (evaluate each by a click).
+    const double mass = form.StringGrid5->cell(5, row).toDouble();
+    for (int r = 1; r < form.StringGrid5->rowCount(); ++r) {
+        if (form.StringGrid5->cell(5, r).toDouble() >= mass)
+            continue;
+        form.StringGrid5->setRow(r);
+        emit form.StringGrid5->rowClicked();
+        const bool passes = form.StatusPanel0->text().startsWith(QStringLiteral("Недонаряжение")) &&
+                            form.StatusPanel1->text().startsWith(QStringLiteral("Недонапряжение"));
+        EXPECT_FALSE(passes) << "lighter row " << r;
+        EXPECT_EQ(form.StringGrid5->gridModel()
+                      ->data(form.StringGrid5->gridModel()->index(r - 1, 0), Qt::ForegroundRole)
+                      .isValid(),
+                  true);
+    }
+    form.reject();
+    autoMode = false;
+    form.show();
+    EXPECT_FALSE(form.BitFit->isVisible());
+    form.reject();
+}
+
+} // namespace
