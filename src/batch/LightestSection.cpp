@@ -166,15 +166,8 @@ RowCheck checkTakenRow(bool tension) {
     DesignState& ds = designState();
     RowCheck check;
     check.evaluated = true;
-    ds.TstOut = false;
-    if (const SteelThicknessRule* rule = steelThicknessRule(ds.SteelName)) {
-        const int i = rule->rangeOf(ds.Tst);
-        if (i < 0) {
-            ds.TstOut = true; // the automatic selection stops here
-            return check;
-        }
-        ds.Ry = rule->ranges[std::size_t(i)].Ry;
-    }
+    if (!applyAutomaticThicknessRule())
+        return check; // the automatic selection stops here
     check.thicknessInRange = true;
     checkTakenSection(tension);
     finalSlendernessCheck(tension);

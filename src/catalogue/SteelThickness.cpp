@@ -1,5 +1,6 @@
 #include "SteelThickness.h"
 
+#include "app/DesignState.h"
 #include "common/NumberFormat.h"
 
 int SteelThicknessRule::rangeOf(double t) const {
@@ -100,4 +101,17 @@ QString thicknessAboveMaxText(double tst, double max, const QString& steel) {
 QString thicknessOutOfGradeText(const QString& steel) {
     return QStringLiteral("Толщина проката выходит за рамки толщины для стали ") + steel +
            QStringLiteral(". Измените сталь, тип сечения или толщину проката.");
+}
+
+bool applyAutomaticThicknessRule() {
+    DesignState& ds = designState();
+    ds.TstOut = false;
+    if (const SteelThicknessRule* rule = steelThicknessRule(ds.SteelName)) {
+        const int i = rule->rangeOf(ds.Tst);
+        if (i < 0)
+            ds.TstOut = true;
+        else
+            ds.Ry = rule->ranges[std::size_t(i)].Ry;
+    }
+    return !ds.TstOut;
 }

@@ -49,3 +49,9 @@ QString thicknessAboveMaxText(double tst, double max, const QString& steel);
 
 // "Толщина проката выходит за рамки толщины для стали C275. Измените сталь, ..."
 QString thicknessOutOfGradeText(const QString& steel);
+
+// Ry by the rolled thickness as the automatic mode applies it to the design
+// state: Ry becomes the Ry of the range of SteelName that holds Tst and TstOut
+// is cleared; a thickness outside the grade leaves Ry and sets TstOut. A steel
+// without a rule (a typed-in Ry) changes nothing. Returns !TstOut.
+bool applyAutomaticThicknessRule();

@@ -160,15 +160,6 @@ void Ry_New(const RyNewContext& c) {
     }
 
     ds.TstOut = false;
-    if (c.autoMode) {
-        if (const SteelThicknessRule* rule = steelThicknessRule(ds.SteelName)) {
-            const int i = rule->rangeOf(ds.Tst);
-            if (i >= 0) {
-                ds.Ry = rule->ranges[std::size_t(i)].Ry;
-            } else {
-                Modal::inform(c.parent, thicknessOutOfGradeText(ds.SteelName));
-                ds.TstOut = true;
-            }
-        }
-    }
+    if (c.autoMode && !applyAutomaticThicknessRule())
+        Modal::inform(c.parent, thicknessOutOfGradeText(ds.SteelName));
 }
