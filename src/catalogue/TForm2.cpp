@@ -8,6 +8,7 @@
 #include "common/Modal.h"
 #include "common/NumberFormat.h"
 #include "common/StringGrid.h"
+#include "tools/HelpEngine.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +59,7 @@ void fillGrid(StringGrid* grid, GridList list, int columns) {
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Сортамент..."));
+    HelpEngine::bindHelpKey(this, 8);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     PageControl = new QTabWidget(this);

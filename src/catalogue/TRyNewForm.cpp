@@ -3,6 +3,7 @@
 #include "app/DesignState.h"
 #include "catalogue/SteelThickness.h"
 #include "common/Modal.h"
+#include "tools/HelpEngine.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 TRyNewForm::TRyNewForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TRyNewForm"));
     setWindowTitle(QStringLiteral("Уточнение Ry  в зависимости от толщины стали"));
+    HelpEngine::bindHelpKey(this, 9);
     // Left only through "Продолжить": no system menu, no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 

@@ -7,6 +7,7 @@
 #include "common/NumberFormat.h"
 #include "report/ReportFiles.h"
 #include "report/TextViewer.h"
+#include "tools/HelpEngine.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -128,6 +129,7 @@ ResultTexts resultTexts(bool compression) {
 TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TTextDialog"));
     setWindowTitle(QStringLiteral("Результаты подбора сечения стержня:"));
+    HelpEngine::bindHelpKey(this, 10);
     // Left only through its buttons: no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 

@@ -10,6 +10,7 @@
 #include "common/StringGrid.h"
 #include "common/TextToReal.h"
 #include "selection/SelectionLogic.h"
+#include "tools/HelpEngine.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 TFasonka::TFasonka(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFasonka"));
     setWindowTitle(QStringLiteral("Рекомендуемые толщины фасонок"));
+    HelpEngine::bindHelpKey(this, 7);
     // Left only through OK: no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 

@@ -8,6 +8,7 @@
 #include "catalogue/TForm2.h"
 #include "common/StringGrid.h"
 #include "selection/SelectionLogic.h"
+#include "tools/HelpEngine.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -46,6 +47,7 @@ QToolButton* textButton(QWidget* parent, const char* name, const QString& text) 
 TFormSortV::TFormSortV(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFormSortV"));
     setWindowTitle(QStringLiteral("Типы сечений стержней"));
+    HelpEngine::bindHelpKey(this, 6);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     const QString equalHint = QStringLiteral("Равнополочные уголки по ГОСТ 8509 - 93");

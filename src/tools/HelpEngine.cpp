@@ -1,4 +1,5 @@
 #include "tools/HelpEngine.h"
+#include <QShortcut>
 
 #include "tools/HelpContents.h"
 
@@ -323,4 +324,11 @@ void HelpEngine::showTopic(QWidget* parent, int contextNumber) {
 
 HelpWindow* HelpEngine::window() {
     return instance();
+}
+
+void HelpEngine::bindHelpKey(QWidget* window, int contextNumber) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [window, contextNumber] { showTopic(window, contextNumber); });
 }

@@ -59,6 +59,8 @@ public:
     static void showContents(QWidget* parent);
     // The topic of a help context number; an unknown number is reported in the window.
     static void showTopic(QWidget* parent, int contextNumber);
+    // F1 in `window` opens the topic of its help context.
+    static void bindHelpKey(QWidget* window, int contextNumber);
     // The help window, or nullptr before the first use (or after its owner was deleted).
     static HelpWindow* window();
 };

@@ -3,14 +3,20 @@
 #include "../app/ShellFixture.h"
 #include "catalogue/Loaders.h"
 #include "catalogue/TForm2.h"
+#include "catalogue/TRyNewForm.h"
 #include "common/StringGrid.h"
+#include "report/TTextDialog.h"
 #include "selection/TFasonka.h"
+#include "selection/TFormSortV.h"
+#include "tools/HelpContents.h"
+#include "tools/HelpEngine.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 
 namespace {
@@ -156,6 +162,33 @@ TEST_F(GussetTest, ToolCommandsOpenTheirWindows) {
     modal.onDialog(QStringLiteral("TInForm"), acceptDialog);
     mainForm().N7->trigger();
     EXPECT_EQ(modal.dialogs(), QStringList({"TAboutForm", "TInForm"}));
+}
+
+} // namespace
+
+namespace {
+
+// F1 in each window of the selection opens the help topic of its context.
+TEST_F(GussetTest, F1OpensTheTopicOfEachSelectionWindow) {
+    const struct {
+        QWidget* window;
+        int context;
+    } cases[] = {{forms().FormSortV, 6},
+                 {forms().Fasonka, 7},
+                 {forms().Form2, 8},
+                 {forms().RyNewForm, 9},
+                 {forms().TextDialog, 10}};
+    for (const auto& c : cases) {
+        QShortcut* f1 = nullptr;
+        for (QShortcut* shortcut : c.window->findChildren<QShortcut*>())
+            if (shortcut->key() == QKeySequence(Qt::Key_F1))
+                f1 = shortcut;
+        ASSERT_NE(f1, nullptr) << c.window->objectName().toStdString();
+        emit f1->activated();
+        ASSERT_NE(HelpEngine::window(), nullptr);
+        EXPECT_EQ(HelpEngine::window()->currentTopicId(), helpTopicForContext(c.context))
+            << c.context;
+    }
 }
 
 } // namespace
