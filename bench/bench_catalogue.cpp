@@ -5,8 +5,8 @@
 #include "catalogue/TForm2.h"
 #include "common/StringGrid.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 namespace {
 

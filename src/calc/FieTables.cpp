@@ -1,5 +1,8 @@
 #include "FieTables.h"
 
+// The tables keep the layout of the printed code.
+// clang-format off
+
 namespace {
 constexpr int U = kFieUnknown;
 }
@@ -59,3 +62,5 @@ const FieTable FieSkvoz = {{
     {  U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,   U,  38,  37,  36,  35,  32,  30,  28,  26}, // λ̄ = 13
     { 50,   U,   U,   U,  46,   U,   U,   U,   U,   U,   U,   U,   U,   U,  40,   U,   U,   U,  37,  36,  35,  34,  31,  29,  27,  25}, // λ̄ = 14
 }};
+
+// clang-format on

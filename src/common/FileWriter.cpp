@@ -20,7 +20,7 @@ QByteArray encodeByCharacter(const QString& text) {
         }
         const QByteArray one = encoder.encode(QStringView(text).mid(i, 1));
         out += (one.size() == 1 && (one[0] != '\x1A' || text[i] == QChar(0x1A))) ? one
-                                                                                  : QByteArray("?");
+                                                                                 : QByteArray("?");
     }
     return out;
 }

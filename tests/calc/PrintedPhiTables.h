@@ -3,6 +3,9 @@
 
 #include <array>
 
+// The tables keep the layout of the printed code.
+// clang-format off
+
 // SNiP II-23-81*, table 72: φ by λ (rows) and Ry, MPa (columns).
 // Rows 210 and 220 (except λ 210 / Ry 200) were not found in print and are
 // not used here.
@@ -86,3 +89,5 @@ inline constexpr CurveRow kCurveTable[] = {
     {13, {45, 45, 45}},
     {14, {39, 39, 39}},
 };
+
+// clang-format on

@@ -30,8 +30,11 @@ TEST(FileWriter, WritesWindows1251WithCrLfAndNoBom) {
 }
 
 TEST(FileWriter, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(toWindows1251(QStringLiteral("λ=5 №1")), QByteArray("?=5 \xB9" "1"));
-    EXPECT_EQ(toWindows1251(QString::fromUtf8("a\xF0\x9F\x98\x80" "b")), QByteArray("a?b"));
+    EXPECT_EQ(toWindows1251(QStringLiteral("λ=5 №1")), QByteArray("?=5 \xB9"
+                                                                  "1"));
+    EXPECT_EQ(toWindows1251(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                              "b")),
+              QByteArray("a?b"));
     EXPECT_EQ(fromWindows1251(toWindows1251(QStringLiteral("Сталь C245"))),
               QStringLiteral("Сталь C245"));
 }
