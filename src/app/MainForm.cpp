@@ -36,7 +36,8 @@ TMain_Form::TMain_Form(QWidget* parent) : QMainWindow(parent) {
     buildBars();
     buildMenu();
     buildStatusBar();
-    resize(1180, 240);
+    buildGuide();
+    resize(1180, 300);
     FormCreate();
 }
 
@@ -310,6 +311,30 @@ void TMain_Form::FormCreate() {
         return;
     }
     recordSystemInformation();
+}
+
+// A short road map in the otherwise empty client area.
+void TMain_Form::buildGuide() {
+    auto* guide = new QLabel(this);
+    guide->setObjectName(QStringLiteral("Guide"));
+    guide->setTextFormat(Qt::RichText);
+    guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    guide->setMargin(16);
+    guide->setText(QStringLiteral(
+        "<p style='color:#445'><b>Порядок работы</b></p>"
+        "<ol style='color:#445'>"
+        "<li>Выберите режим: <b>Пошаговый</b> (учебный: уголки, стали С235–С375, толщина "
+        "фасонки и Ry подтверждаются вручную) или <b>Автоматический</b> (все типы сечений и "
+        "стали, проверка строки сортамента при каждом щелчке).</li>"
+        "<li><b>Исходные данные</b>: паспорт расчета, затем название стержня, усилие, длина, "
+        "коэффициенты μ, растяжение или сжатие.</li>"
+        "<li>Коэффициенты γn и γc, сталь, предельная гибкость; кнопка «Далее...» ведет к "
+        "выбору типа сечения.</li>"
+        "<li>Тип сечения, сортамент, результаты; «Сохранить...» записывает отчет и таблицу "
+        "в текущий каталог.</li></ol>"
+        "<p style='color:#667'>F1 — справка по текущему окну.</p>"));
+    guide->setWordWrap(true);
+    setCentralWidget(guide);
 }
 
 // ---- Commands and their states ----------------------------------------------

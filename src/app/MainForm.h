@@ -171,6 +171,7 @@ private:
     void buildBars();
     void buildMenu();
     void buildStatusBar();
+    void buildGuide();
     QAction* makeCommand(const char* name, const QString& text, const QString& hint);
     enum class LimitTabs { ByForce, Compression, Tension };
     // Opens the additional-data dialog on one tab (0-based); tabs 1 to 3 are
