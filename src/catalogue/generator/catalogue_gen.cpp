@@ -193,12 +193,12 @@ int main(int argc, char* argv[]) {
         const std::string dataDir = argv[2];
         std::vector<Table> tables;
         for (int i = 3; i < argc; ++i) {
-            const std::string spec = argv[i];
-            const auto eq = spec.find('=');
+            const std::string argument = argv[i];
+            const auto eq = argument.find('=');
             if (eq == std::string::npos || eq == 0)
-                throw std::runtime_error("bad table argument '" + spec + "'");
-            Table table{spec.substr(0, eq), {}};
-            std::string files = spec.substr(eq + 1);
+                throw std::runtime_error("bad table argument '" + argument + "'");
+            Table table{argument.substr(0, eq), {}};
+            std::string files = argument.substr(eq + 1);
             std::size_t start = 0;
             while (start <= files.size()) {
                 const auto plus = files.find('+', start);
