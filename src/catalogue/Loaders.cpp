@@ -5,12 +5,9 @@
 #include "app/MainForm.h"
 #include "app/Workflow.h"
 #include "calc/RodCalc.h"
-#include "catalogue/GridCells.h"
 #include "catalogue/RowEvaluation.h"
 #include "catalogue/SectionSketch.h"
 #include "catalogue/TForm2.h"
-#include "common/NumberFormat.h"
-#include "common/StringGrid.h"
 
 #include <QAction>
 #include <QLabel>
@@ -44,36 +41,19 @@ void writeRequiredRadii(QLabel* x, QLabel* y, const char* xPrefix, const char* y
     y->show();
 }
 
-void fillTeeGrid(TeeList list) {
-    const GridList grid = list == TeeList::Column ? GridList::TeesColumn
-                          : list == TeeList::Wide ? GridList::TeesWide
-                          : list == TeeList::Beam ? GridList::TeesBeam
-                                                  : GridList::TeesAll;
-    forms().Form2->setTeeList(grid);
-    StringGrid* g = forms().Form2->StringGrid3;
-    const int rows = gridRowCount(grid);
-    g->setRowCount(rows + 1);
-    for (int r = 0; r < rows; ++r) {
-        const QStringList cells = gridRowCells(grid, r);
-        for (int c = 0; c < cells.size(); ++c)
-            g->setCell(c, r + 1, cells[c]);
-    }
-    g->setRow(1);
-}
-
 } // namespace loaders
 
 namespace {
 
 using loaders::Family;
 
-void loadTees(loaders::TeeList list, const char* caption) {
+void loadTees(GridList list, const char* caption) {
     DesignState& ds = designState();
     TForm2* f = forms().Form2;
     ds.SechType = SechTee;
     ds.CurveType = 3;
     f->PageControl->setTabText(2, QString::fromUtf8(caption));
-    loaders::fillTeeGrid(list);
+    f->loadTees(list);
     loaders::enableFamilyButton(Family::Tavr, false);
     f->showOnlyTab(2);
     loaders::writeRequiredRadii(f->StaticText7, f->Label5);
@@ -82,15 +62,15 @@ void loadTees(loaders::TeeList list, const char* caption) {
 } // namespace
 
 void LoadTavrB() {
-    loadTees(loaders::TeeList::Beam, "Тавры балочные по ГОСТ 26020 - 83");
+    loadTees(GridList::TeesBeam, "Тавры балочные по ГОСТ 26020 - 83");
 }
 
 void LoadTavrK() {
-    loadTees(loaders::TeeList::Column, "Тавры колонные по ГОСТ 26020 - 83");
+    loadTees(GridList::TeesColumn, "Тавры колонные по ГОСТ 26020 - 83");
 }
 
 void LoadTavrSh() {
-    loadTees(loaders::TeeList::Wide, "Тавры широкополочные по ГОСТ 26020 - 83");
+    loadTees(GridList::TeesWide, "Тавры широкополочные по ГОСТ 26020 - 83");
 }
 
 void LoadRound() {

@@ -26,8 +26,4 @@ void enableFamilyButton(Family family, bool gussetEnabled);
 void writeRequiredRadii(QLabel* x, QLabel* y,
                         const char* xPrefix = "ix, тр = ", const char* yPrefix = "iy, тр = ");
 
-// Fills the tee grid from one tee list (all 3 series, or one series).
-enum class TeeList { All, Beam, Column, Wide };
-void fillTeeGrid(TeeList list);
-
 } // namespace loaders

@@ -39,19 +39,24 @@ StringGrid* makeGrid(const QString& name, QWidget* parent) {
 
 // A catalogue grid as the window shows it at creation; `columns` may exceed
 // the catalogue's columns (the gusset step fills the extra one).
-void fillGrid(StringGrid* grid, GridList list, int columns) {
-    const QStringList headers = gridHeaders(list);
+// The data rows of a grid from its catalogue list; the first row current.
+void fillRows(StringGrid* grid, GridList list) {
     const int rows = gridRowCount(list);
-    grid->setColCount(columns);
     grid->setRowCount(rows + 1);
-    for (int c = 0; c < headers.size(); ++c)
-        grid->setCell(c, 0, headers[c]);
     for (int r = 0; r < rows; ++r) {
         const QStringList cells = gridRowCells(list, r);
         for (int c = 0; c < cells.size(); ++c)
             grid->setCell(c, r + 1, cells[c]);
     }
     grid->setRow(1);
+}
+
+void fillGrid(StringGrid* grid, GridList list, int columns) {
+    const QStringList headers = gridHeaders(list);
+    grid->setColCount(columns);
+    for (int c = 0; c < headers.size(); ++c)
+        grid->setCell(c, 0, headers[c]);
+    fillRows(grid, list);
 }
 
 } // namespace
@@ -400,8 +405,12 @@ void TForm2::BitOkClick() {
 }
 
 void TForm2::BitCancelClick() {
-    designState().SortOk = false;
-    reject();
+    reject(); // done() clears SortOk
+}
+
+void TForm2::loadTees(GridList list) {
+    teeList_ = list;
+    fillRows(StringGrid3, list);
 }
 
 GridList TForm2::gridList(const StringGrid* grid) const {
@@ -462,6 +471,7 @@ void TForm2::done(int result) {
     // FormClose: every closing empties both verdict panels.
     StatusPanel0->clear();
     StatusPanel1->clear();
+    // Any closing but "Принять" (Отмена, Esc, the title bar) takes no row.
     if (result != QDialog::Accepted)
         designState().SortOk = false;
     QDialog::done(result);

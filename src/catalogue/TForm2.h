@@ -94,8 +94,8 @@ public:
     // The grid the active tab shows.
     StringGrid* activeGrid() const;
 
-    // Which tee list the tee grid holds (set by whoever fills it).
-    void setTeeList(GridList list) { teeList_ = list; }
+    // Fills the tee grid with one tee list (all series, or one of them).
+    void loadTees(GridList list);
     // The catalogue list of a grid of this window.
     GridList gridList(const StringGrid* grid) const;
 

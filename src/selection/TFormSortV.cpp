@@ -192,7 +192,7 @@ void TFormSortV::BitBtn5Click() {
     ds.CurveType = 3;
     f->PageControl->setTabText(2, QStringLiteral("Тавры по ГОСТ 26020 - 83"));
     loaders::enableFamilyButton(loaders::Family::Tavr, false);
-    loaders::fillTeeGrid(loaders::TeeList::All);
+    f->loadTees(GridList::TeesAll);
     f->showOnlyTab(2);
     loaders::writeRequiredRadii(f->StaticText7, f->Label5);
 }
